@@ -1,6 +1,7 @@
 // What the configuration reader needs from the platform, and nothing more.
-// The Windows program links shell/platform_win32.cpp; the Linux build, the
-// checker and the tests link their own versions.
+// korvane.exe links the Windows versions (library lanterra_seam_win32 in
+// shell/); lanterra-check and the tests bring their own IsWow64 and
+// ShowConfigMessage, and on Linux their own file and search functions.
 #ifndef LANTERRA_PLATFORM_H
 #define LANTERRA_PLATFORM_H
 
@@ -16,6 +17,10 @@ const char *FindTextNoCase(const char *text, const char *what);
 
 // True when this 32-bit process runs under WOW64, that is on 64-bit Windows.
 bool IsWow64();
+
+// Windows only: asks IsWow64Process, looked up in KERNEL32.DLL at run time;
+// false where the function is missing.
+bool QueryWow64();
 
 // Shows a modal warning box (MB_ICONWARNING, one OK button) owned by owner.
 void ShowConfigMessage(void *owner, const char *text, const char *caption);

@@ -1,0 +1,15 @@
+// The configuration reader: fills launcherTable and windowTitle from
+// lanterra.cfg in moduleDir, reporting the first error in a message box.
+#ifndef LANTERRA_READER_H
+#define LANTERRA_READER_H
+
+// Reads moduleDir\lanterra.cfg into the table. owner is the window that owns
+// the error box. Returns 0 when the reading ended normally (end of data or a
+// full table), 1 when an error was reported. Never throws.
+int LoadConfiguration(void *owner);
+
+// Ends text at its first byte that is below 32 when read as a signed 8-bit
+// number: the control bytes 0x01 to 0x1F and every byte from 0x80 to 0xFF.
+void TrimAtControl(char *text);
+
+#endif
