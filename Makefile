@@ -54,7 +54,7 @@ dist: build
 	@scripts/make-dist
 
 art:
-	@python3 tools/make_art.py resources
+	@python3 tools/art/make_art.py resources
 
 clean:
 	rm -rf build dist

@@ -13,4 +13,11 @@
 #define VERSION_SHORT_TEXT   "V1.3"
 #define VERSION_BUILD_TEXT   "1000"
 
+// Texts of the version block
+#define VERSION_INTERNAL_TEXT  "korvane"
+#define VERSION_COMPANY_TEXT   "Quillarn (TM)"
+#define VERSION_PRODUCT_TEXT   "Quillarn Lanterra"
+#define VERSION_COMMENTS_TEXT  "Lanterra, the launcher panel from Quillarn. See www.quillarn.example for updates"
+#define VERSION_COPYRIGHT_TEXT "Copyright (C) 2026 Quillarn. All rights reserved."
+
 #endif
