@@ -61,10 +61,10 @@ static int DeliverByte(ConfigInput *input)
     return '\r';
 }
 
-char *ReadConfigLine(char *dest, int size, ConfigInput *input)
+int ReadConfigBytes(char *dest, int size, ConfigInput *input)
 {
     if (size < 2)
-        return nullptr;
+        return 0;
     int count = 0;
     while (count < size - 1) {
         int byte = DeliverByte(input);
@@ -74,8 +74,12 @@ char *ReadConfigLine(char *dest, int size, ConfigInput *input)
         if (byte == '\n')
             break;
     }
-    if (count == 0)
-        return nullptr;
-    dest[count] = '\0';
-    return dest;
+    if (count > 0)
+        dest[count] = '\0';
+    return count;
+}
+
+char *ReadConfigLine(char *dest, int size, ConfigInput *input)
+{
+    return ReadConfigBytes(dest, size, input) > 0 ? dest : nullptr;
 }

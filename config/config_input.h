@@ -34,8 +34,12 @@ struct ConfigInput {
 // Prepares input over an open file, or over byteCount bytes when file is null.
 void StartConfigInput(ConfigInput *input, FILE *file, const void *bytes, size_t byteCount);
 
-// Reads one line into dest of size bytes by the rules above. Returns dest, or
-// null when nothing was delivered. A size below 2 delivers nothing.
+// Reads one line into dest of size bytes by the rules above and returns the
+// number of bytes delivered (a NUL byte in the line counts). A size below 2
+// delivers nothing.
+int ReadConfigBytes(char *dest, int size, ConfigInput *input);
+
+// The same read, shaped like fgets: dest, or null when nothing was delivered.
 char *ReadConfigLine(char *dest, int size, ConfigInput *input);
 
 #endif
