@@ -34,12 +34,84 @@ def DefaultImages():
     return [Image4(P.Empty, 32), Image8(P.QuestionMark, 48)]
 
 
+def CommandImages():
+    return [DefaultImages()[0], Image8(P.AppWindow, 48, transparent=P.COMMAND_CORNERS)]
+
+
+# The console picture at five sizes in three looks; the PNG sizes are fixed.
+CONSOLE_PNG_BYTES = {4: 19352, 8: 12296, 32: 37257}
+
+
+def ConsoleImages():
+    images = []
+    for bits in (4, 8, 32):
+        for size in (256, 48, 32, 24, 16):
+            if size == 256:
+                images.append(ImagePng(P.Console, 256, bits, CONSOLE_PNG_BYTES[bits]))
+            elif bits == 4:
+                images.append(Image(size, 0, 4, Image4(P.Console, size).data))
+            elif bits == 8:
+                images.append(Image8Transparent(P.Console, size))
+            else:
+                images.append(Image32(P.Console, size))
+    return images
+
+
+def Image8Transparent(draw, size):
+    """An 8-bit image whose background is transparent in the mask."""
+    from pipeline import Flatten8, Palette8
+    from formats import GREEN
+    pixels = Flatten8(draw, size)
+    palette, indices = Palette8(pixels)
+    mask = [1 if p == GREEN else 0 for p in pixels]
+    indices = [1 if m else i for i, m in zip(indices, mask)]
+    return Image(size, 0, 8, DibIcon(size, 8, palette, indices, mask))
+
+
+def DocumentImages():
+    return Build(P.Document, [(s, 8) for s in (48, 32, 24, 16)] + [(s, 32) for s in (48, 32, 24, 16)])
+
+
+def GirlImages():
+    return [Image8(P.Girl, 48)]
+
+
+FOUR = (48, 32, 24, 16)
+
+# The maker's other products: name, drawing, (size, bits) in group order.
+PRODUCTS = [
+    ("CALCULATOR", P.Calculator, [(s, 8) for s in FOUR]),
+    ("CALENDAR", P.Calendar, [(s, 8) for s in FOUR] + [(s, 32) for s in FOUR]),
+    ("CAMERA", P.Camera, [(s, 32) for s in FOUR]),
+    ("CHART", P.Chart, [(48, 8), (32, 8), (48, 32), (32, 32)]),
+    ("CHAT", P.Chat, [(48, 8)]),
+    ("CLOCK", P.Clock, [(s, 8) for s in FOUR] + [(s, 32) for s in FOUR]),
+    ("DISKETTE", P.Diskette, [(48, 8), (32, 8), (48, 32), (32, 32)]),
+    ("FOLDER", P.Folder, [(s, 8) for s in FOUR]),
+    ("GEAR", P.Gear, [(s, 32) for s in FOUR]),
+    ("GLOBE", P.Globe, [(s, 8) for s in FOUR] + [(s, 32) for s in FOUR]),
+    ("MAIL", P.Mail, [(48, 32), (32, 32), (16, 32)]),
+    ("MUSIC", P.Music, [(s, 32) for s in FOUR]),
+    ("NOTEPAD", P.Notepad, [(s, 8) for s in FOUR]),
+    ("PADLOCK", P.Padlock, [(48, 8), (32, 8), (48, 32), (32, 32)]),
+    ("PAINT", P.Paint, [(48, 8), (32, 8), (48, 32), (32, 32)]),
+    ("PRINTER", P.Printer, [(s, 8) for s in FOUR]),
+    ("SEARCH", P.Search, [(s, 32) for s in FOUR]),
+]
+
+
 def AllGroups():
     """(NAME, images) for every group, sorted by name as the resource table
     stores them."""
     named = {
         "BAA_FIRSTICON": FirstIconImages(),
+        "COMMAND": CommandImages(),
+        "CONSOLE": ConsoleImages(),
         "DEFAULT": DefaultImages(),
+        "DOCUMENT": DocumentImages(),
+        "GIRL": GirlImages(),
         "KORVANE": KorvaneImages(),
     }
+    for name, draw, spec in PRODUCTS:
+        named[name] = Build(draw, spec)
     return sorted(named.items())
