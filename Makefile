@@ -56,5 +56,9 @@ dist: build
 art:
 	@python3 tools/art/make_art.py resources
 
+.PHONY: contact-sheet
+contact-sheet: build
+	@python3 tools/art/contact_sheet.py build/win32/korvane.exe docs
+
 clean:
 	rm -rf build dist

@@ -445,12 +445,14 @@ def Mail(c, size):
 
 def Music(c, size):
     p = Pen(c, size)
-    ink = (70, 30, 120)
-    p.Poly([(17, 13), (38, 7), (38, 13), (17, 19)], ink)
-    p.Line(18, 13, 18, 36, 2.2, ink)
-    p.Line(37, 8, 37, 32, 2.2, ink)
-    p.Ellipse(13.5, 36.5, 5.5, 4.2, ink)
-    p.Ellipse(32.5, 32.5, 5.5, 4.2, ink)
+    ink = lambda x, y: MixColour((130, 80, 200), (50, 20, 90), min(max((x + y - 20) / 60, 0), 1))
+    p.Shaded([[(17, 13), (38, 7), (38, 13), (17, 19)]], ink)
+    p.Shaded([LinePath(18, 13, 18, 36, 2.2)], ink)
+    p.Shaded([LinePath(37, 8, 37, 32, 2.2)], ink)
+    p.Shaded([EllipsePath(13.5, 36.5, 5.5, 4.2)], ink)
+    p.Shaded([EllipsePath(32.5, 32.5, 5.5, 4.2)], ink)
+    p.Ellipse(11.5, 35, 1.8, 1.1, (190, 160, 235))
+    p.Ellipse(30.5, 31, 1.8, 1.1, (190, 160, 235))
 
 
 def Notepad(c, size):
