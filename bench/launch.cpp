@@ -116,6 +116,15 @@ static BOOL CALLBACK CollectChild(HWND window, LPARAM lParam)
     return TRUE;
 }
 
+// Prints the texts of a window's children: what a message box says.
+static BOOL CALLBACK PrintChildText(HWND window, LPARAM)
+{
+    char text[600] = "";
+    GetWindowTextA(window, text, sizeof text);
+    if (text[0]) fprintf(stderr, "    | %s\n", text);
+    return TRUE;
+}
+
 static bool NeedsPaint(HWND window)
 {
     return GetUpdateRect(window, nullptr, FALSE) != FALSE;
@@ -171,6 +180,7 @@ static bool TimeOneStart(LaunchConfig *config, RunTimes *times)
         }
         if (failure) {
             fprintf(stderr, "bench_launch: %s %s %s\n", config->label, failure, otherTitle);
+            if (search.otherWindow) EnumChildWindows(search.otherWindow, PrintChildText, 0);
             CloseProgram(&process, search.otherWindow, config->label);
             return false;
         }

@@ -15,7 +15,9 @@ import zlib
 
 GREEN = (0, 255, 0)
 
-# name: list of (size, bits per pixel, 'bmp' or 'png')
+# name: list of (size, bits per pixel, 'bmp' or 'png'); a 4-bit bitmap's directory
+# entry gives 16 colours, except in the groups listed in NO_COLOUR_COUNT
+NO_COLOUR_COUNT = {"console"}
 GROUPS = {
     "program": [(32, 4, "bmp"), (32, 8, "bmp"), (16, 4, "bmp")],
     "command": [(32, 4, "bmp"), (48, 8, "bmp")],
@@ -85,12 +87,12 @@ def PngImage(size):
             + Chunk(b"IEND", b""))
 
 
-def IconFile(images):
+def IconFile(images, colourCount):
     blobs = [PngImage(size) if kind == "png" else DibImage(size, bits) for size, bits, kind in images]
     offset = 6 + 16 * len(images)
     out = struct.pack("<HHH", 0, 1, len(images))
     for (size, bits, kind), blob in zip(images, blobs):
-        colours = (1 << bits) if bits < 8 and kind == "bmp" else 0
+        colours = (1 << bits) if colourCount and bits < 8 and kind == "bmp" else 0
         out += struct.pack("<BBBBHHII", size % 256, size % 256, colours, 0, 1, bits, len(blob), offset)
         offset += len(blob)
     return out + b"".join(blobs)
@@ -101,7 +103,7 @@ def Main():
     os.makedirs(outDir, exist_ok=True)
     for name, images in GROUPS.items():
         with open(os.path.join(outDir, name + ".ico"), "wb") as f:
-            f.write(IconFile(images))
+            f.write(IconFile(images, name not in NO_COLOUR_COUNT))
 
 
 if __name__ == "__main__":
