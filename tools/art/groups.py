@@ -19,7 +19,9 @@ def FirstIconSmall():
 
 
 def KorvaneImages():
-    return [Image4(P.Panel4, 32), Image8(P.Panel8, 32), Image4(P.Panel4, 16)]
+    """The window's own icon: transparent around the window at every depth,
+    since the caption and the task bar show it as it is."""
+    return [Image4(P.Panel4, 32), Image8Transparent(P.Panel8, 32), Image4(P.Panel4, 16)]
 
 
 def FirstIconImages():

@@ -210,7 +210,7 @@ def AppWindow(c, size):
 
 # -- CONSOLE: a dark window with a "$_" prompt --------------------------------
 
-MINI_DOLLAR = ["###", "#  ", "###", "  #", "###"]
+MINI_DOLLAR = [" # ", "###", "#  ", "###", "  #", "###", " # "]
 
 
 def Console(c, size):
@@ -218,7 +218,10 @@ def Console(c, size):
     s = p.S
     p.RoundRect(2, 5, 46, 43, 2.5, (86, 90, 104))
     p.Rect(4, 12, 44, 41, (14, 16, 22))
-    p.Shaded([RectPath(4, 6.5, 44, 11.5)], lambda x, y: MixColour((60, 70, 100), (110, 120, 150), x / 48))
+    if c.aa:
+        p.Shaded([RectPath(4, 6.5, 44, 11.5)], lambda x, y: MixColour((60, 70, 100), (110, 120, 150), x / 48))
+    else:
+        p.Rect(4, 6.5, 44, 11.5, NAVY)           # the 16-colour look: a flat caption
     for k in range(3):
         p.Circle(40.5 - k * 4, 9, 1.4, (200, 200, 210))
     prompt = (0, 230, 0)
@@ -229,12 +232,12 @@ def Console(c, size):
         x = c.Text(x0, y0, "$", k, prompt)
         c.Rect(x, y0 + 6 * k, x + 5 * k, y0 + 7 * k, prompt)
     else:
-        x0, y0 = 3, 6
+        x0, y0 = 3, 5
         for gy, row in enumerate(MINI_DOLLAR):
             for gx, bit in enumerate(row):
                 if bit == "#":
                     c.Rect(x0 + gx, y0 + gy, x0 + gx + 1, y0 + gy + 1, prompt)
-        c.Rect(x0 + 4, y0 + 4, x0 + 7, y0 + 5, prompt)
+        c.Rect(x0 + 4, y0 + 6, x0 + 7, y0 + 7, prompt)
 
 
 # -- DOCUMENT: a blank page with a folded corner -------------------------------
