@@ -4,7 +4,7 @@ grid of launcher buttons and their captions, Exit and About centred under
 the grid; a dark band with the maker's name and web address."""
 
 from formats import BmpFile
-from raster import Canvas, MixColour, RectPath, TextWidth
+from raster import Canvas, MixColour, RectPath, SmoothText, TextWidth
 import pictures as P
 
 WIDTH = 279
@@ -27,7 +27,8 @@ def CentredText(c, cx, y, text, scale, colour):
 
 def DrawAbout():
     c = Canvas(WIDTH, HEIGHT, background=(255, 255, 255), aa=True)
-    CentredText(c, WIDTH / 2, 6, "LANTERRA", 4, INK)
+    scale = 4.5
+    SmoothText(c, (WIDTH - TextWidth("LANTERRA", scale)) / 2, 4, "LANTERRA", scale, INK)
 
     # The main window: frame, caption bar, client area.
     wx0, wy0, wx1, wy1 = 38, 40, 241, 200

@@ -256,3 +256,38 @@ def _BuildFont():
 
 
 FONT = _BuildFont()
+
+
+def _GlyphValue(glyph, gx, gy):
+    """Bilinear sample of a glyph's pixels (1 inside, 0 outside)."""
+    def At(x, y):
+        if 0 <= y < 7 and 0 <= x < 5:
+            return 1.0 if glyph[y][x] == "#" else 0.0
+        return 0.0
+    x0, y0 = math.floor(gx), math.floor(gy)
+    fx, fy = gx - x0, gy - y0
+    top = Lerp(At(x0, y0), At(x0 + 1, y0), fx)
+    bottom = Lerp(At(x0, y0 + 1), At(x0 + 1, y0 + 1), fx)
+    return Lerp(top, bottom, fy)
+
+
+def SmoothText(c, x, y, text, scale, colour, spacing=1):
+    """Large 5 x 7 capitals with rounded, anti-aliased outlines: the glyph is
+    sampled smoothly and cut at half height."""
+    cx = x
+    n = 3
+    for ch in text:
+        glyph = FONT.get(ch.upper(), FONT["?"])
+        for py in range(int(math.floor(y - scale)), int(math.ceil(y + 8 * scale))):
+            for px in range(int(math.floor(cx - scale)), int(math.ceil(cx + 6 * scale))):
+                hit = 0.0
+                for sy in range(n):
+                    for sx in range(n):
+                        gx = (px + (sx + 0.5) / n - cx) / scale - 0.5
+                        gy = (py + (sy + 0.5) / n - y) / scale - 0.5
+                        v = _GlyphValue(glyph, gx, gy)
+                        hit += 1.0 if v >= 0.5 else 0.0
+                if hit:
+                    c.Plot(px, py, colour, hit / (n * n))
+        cx += (5 + spacing) * scale
+    return cx
