@@ -1,8 +1,10 @@
 // lanterra-check: runs the panel's own configuration reader on DIR\lanterra.cfg
 // and reports what the panel would be given.
-//   lanterra-check [--json] [--wow64 | --no-wow64] DIR
+//   lanterra-check [--json] [--wow64 | --no-wow64] [--cysize N] DIR
+// After what the reader gave come the warnings (warnings.h) and the layout,
+// whose window height takes N as the caption button height (default 18).
 // Exit status: the reader's result (0 read normally, 1 an error was reported),
-// 2 for a usage error.
+// 2 for a usage error; warnings never change it.
 #include <stdio.h>
 #include <string.h>
 #ifdef _WIN32
@@ -14,16 +16,19 @@
 #include "platform.h"
 #include "reader.h"
 #include "text.h"
+#include "warnings.h"
 
 enum { WOW64_ASK = -1, CHECK_USAGE_ERROR = 2, CAPTION_SIZE = 300 };
 
-static const char USAGE[] = "usage: lanterra-check [--json] [--wow64 | --no-wow64] DIR\n";
+static const char USAGE[] = "usage: lanterra-check [--json] [--wow64 | --no-wow64] DIR\n"
+                            "       --cysize N  caption button height for the window size, 1 to 1000 (default 18)\n";
 
 // What the panel's message box would show.
 static bool messageShown;
 static char shownCaption[CAPTION_SIZE];
 static char shownText[MESSAGE_BUFFER_SIZE];
 static int wow64Choice = WOW64_ASK;
+static int cySize = -1;
 
 void ShowConfigMessage(void *, const char *text, const char *caption)
 {
@@ -88,6 +93,7 @@ static void PrintJson(int result)
     } else {
         printf("null");
     }
+    PrintWarningsJson(cySize);
     printf("}\n");
 }
 
@@ -146,6 +152,16 @@ static void PrintReport(int result)
         printf("Message: none\n");
     }
     printf("Result: %d\n", result);
+    PrintWarningsReport(cySize);
+}
+
+// A --cysize value: 1 to MAX_CY_SIZE in decimal, else 0.
+static int ParseCySize(const char *text)
+{
+    int value = 0;
+    for (; *text >= '0' && *text <= '9' && value <= MAX_CY_SIZE; text++)
+        value = value * 10 + (*text - '0');
+    return *text || value > MAX_CY_SIZE ? 0 : value;
 }
 
 static int UsageError()
@@ -172,6 +188,8 @@ int main(int argc, char **argv)
                 wow64Choice = 1;
             else if (strcmp(arg, "--no-wow64") == 0 && wow64Choice == WOW64_ASK)
                 wow64Choice = 0;
+            else if (strcmp(arg, "--cysize") == 0 && cySize < 0 && i + 1 < argc)
+                cySize = ParseCySize(argv[++i]);
             else if (strcmp(arg, "--") == 0)
                 optionsEnded = true;
             else
@@ -182,8 +200,10 @@ int main(int argc, char **argv)
             return UsageError();
         }
     }
-    if (!dir || !dir[0])
+    if (!dir || !dir[0] || cySize == 0)
         return UsageError();
+    if (cySize < 0)
+        cySize = DEFAULT_CY_SIZE;
 
     // moduleDir is DIR without trailing separators. A DIR too long for it is
     // cut to 399 bytes, which leaves no room for the file name, so the reader
@@ -198,6 +218,7 @@ int main(int argc, char **argv)
 
     memset(&launcherTable, 0, sizeof launcherTable);
     int result = LoadConfiguration(nullptr);
+    CollectWarnings(IsWow64());
     if (json)
         PrintJson(result);
     else
