@@ -94,17 +94,18 @@ static void SplitIconLine(LauncherEntry *entry)
 }
 
 // The application line: the path, optionally followed after ".EXE " by the
-// width word 32BIT or 64BIT.
+// width word 32BIT or 64BIT. With a width word anywhere, the path ends right
+// after its first ".EXE", even where that one stands in a folder name.
 static void SplitApplicationLine(LauncherEntry *entry)
 {
     entry->appType = APP_ANY;
-    char *exe = strstr(entry->appPath, ".EXE ");
-    if (exe && (strstr(entry->appPath, "32BIT") || strstr(entry->appPath, "64BIT"))) {
-        if (strstr(exe, "32BIT"))
+    const char *exeBlank = strstr(entry->appPath, ".EXE ");
+    if (exeBlank && (strstr(entry->appPath, "32BIT") || strstr(entry->appPath, "64BIT"))) {
+        if (strstr(exeBlank, "32BIT"))
             entry->appType = APP_32BIT;
-        else if (strstr(exe, "64BIT"))
+        else if (strstr(exeBlank, "64BIT"))
             entry->appType = APP_64BIT;
-        exe[4] = '\0';
+        strstr(entry->appPath, ".EXE")[4] = '\0';
     }
     TrimAtControl(entry->appPath);
 }
