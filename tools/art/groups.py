@@ -1,21 +1,14 @@
 """The 24 icon groups of korvane.exe, each a list of stored images in the
 group's order."""
 
-from pipeline import Grid4, Image, Image4, Image8, Image32, ImagePng, Build
-from formats import VGA16, DibIcon
+from pipeline import Build, Flatten8, Grid4, Image, Image4, Image8, Image32, ImagePng, Palette8
+from formats import GREEN, VGA16, DibIcon
 import pictures as P
 
 
 def DiffCount(a, b):
+    """Pixels in which two (indices, mask) grids differ."""
     return sum(1 for x, y in zip(zip(*a), zip(*b)) if x != y)
-
-
-def FirstIconSmall():
-    """The 16 x 16 panel of the file's first group: the same motif as the
-    program icon's, drawn in brighter colours; exactly half its pixels differ."""
-    base = Grid4(P.Panel4, 16)
-    variant = Grid4(P.PanelVariant4, 16)
-    return base, variant
 
 
 def KorvaneImages():
@@ -25,9 +18,13 @@ def KorvaneImages():
 
 
 def FirstIconImages():
-    """Images 1 and 2 are the program icon's own; image 3 is the variant."""
+    """Images 1 and 2 are the program icon's own; image 3 is the same panel
+    drawn differently (caption text, white client area, other icon colours,
+    shorter caption marks): exactly half of its 256 pixels differ."""
     korvane = KorvaneImages()
     indices, mask = Grid4(P.PanelVariant4, 16)
+    if DiffCount((indices, mask), Grid4(P.Panel4, 16)) != 128:
+        raise AssertionError("the first group's 16 x 16 panel must differ in 128 pixels")
     small = Image(16, 16, 4, DibIcon(16, 4, VGA16, indices, mask))
     return [korvane[0], korvane[1], small]
 
@@ -61,8 +58,6 @@ def ConsoleImages():
 
 def Image8Transparent(draw, size):
     """An 8-bit image whose background is transparent in the mask."""
-    from pipeline import Flatten8, Palette8
-    from formats import GREEN
     pixels = Flatten8(draw, size)
     palette, indices = Palette8(pixels)
     mask = [1 if p == GREEN else 0 for p in pixels]

@@ -6,7 +6,7 @@ at the depth the group asks for."""
 
 import math
 
-from raster import Lerp, MixColour, RectPath, EllipsePath, LinePath, ArcPath, RoundRectPath
+from raster import ArcPath, EllipsePath, LinePath, MixColour, RectPath, RoundRectPath
 
 WHITE = (255, 255, 255)
 BLACK = (0, 0, 0)
