@@ -69,6 +69,19 @@ TEST_F(Robustness, AFolderNamedLikeTheFileIsNoFile)
                 "Could not find the Lanterra configuration file\n" + root + "\\lanterra.cfg\n");
 }
 
+// Neither a pipe (no writer: opening would wait) nor an endless device is a
+// configuration file; both are reported at once as no file.
+TEST_F(Robustness, APipeOrADeviceNamedLikeTheFileIsNoFile)
+{
+    ASSERT_EQ(mkfifo((root + "/lanterra.cfg").c_str(), 0644), 0);
+    ExpectError(root, "Lanterra Error: No config file",
+                "Could not find the Lanterra configuration file\n" + root + "\\lanterra.cfg\n");
+    ASSERT_EQ(unlink((root + "/lanterra.cfg").c_str()), 0);
+    ASSERT_EQ(symlink("/dev/zero", (root + "/lanterra.cfg").c_str()), 0);
+    ExpectError(root, "Lanterra Error: No config file",
+                "Could not find the Lanterra configuration file\n" + root + "\\lanterra.cfg\n");
+}
+
 // Permissions do not stop root from reading, so the file that cannot be read
 // is a link to this process's own memory: it opens, and reading at offset 0
 // fails. The failed first read is reported like a bad first line.
