@@ -12,13 +12,23 @@ static const char ABOUT_TEMPLATE_NAME[] = "AboutBox";
 
 enum { HELP_PATH_SIZE = 300 };
 
+// True when path names an existing file (not a folder).
+static bool IsFile(const char *path)
+{
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 void OpenHelp(UINT command, ULONG_PTR data, HWND owner)
 {
-    // A path that does not fit is never handed to WinHelp cut short.
+    // A path that does not fit is never handed to WinHelp cut short, and a
+    // missing file is reported here: a help viewer started for it would put
+    // up its own questions and hold this window until they are answered.
     char helpPath[HELP_PATH_SIZE];
     bool ready = ReadModuleDirectory(helpPath, sizeof helpPath)
                  && AppendText(helpPath, "\\")
-                 && AppendText(helpPath, HELP_FILE_NAME);
+                 && AppendText(helpPath, HELP_FILE_NAME)
+                 && IsFile(helpPath);
     if (!ready || !WinHelpA(owner, helpPath, command, data))
         MessageBoxA(owner, "Could not open the Korvane help file", "Error", MB_OK);
 }
