@@ -2,6 +2,7 @@
 // each entry header followed by its four field lines.
 #include "reader.h"
 
+#include <limits.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -55,9 +56,11 @@ static void UpperCase(char *text)
 }
 
 // One read of a field or top-level line; counts it whatever it delivers.
+// (The count stops at INT_MAX: some two thousand million empty lines.)
 static bool ReadLine(ReadState *state, char *dest, int size)
 {
-    state->lineNumber++;
+    if (state->lineNumber < INT_MAX)
+        state->lineNumber++;
     return ReadConfigLine(dest, size, &state->input) != nullptr;
 }
 
