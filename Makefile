@@ -14,7 +14,7 @@ WINTEST := win64
 endif
 WINBUILDS := win32 $(filter-out win32,$(WINTEST))
 
-.PHONY: all setup build configure test run fuzz bench dist art docs clean
+.PHONY: all setup build configure test run fuzz bench dist art docs screenshots clean
 
 all: build
 
@@ -55,6 +55,10 @@ dist: build
 
 art:
 	@python3 tools/art/make_art.py resources
+
+# docs/panel.png and docs/about-box.png, from the real korvane.exe under Wine.
+screenshots: build
+	@scripts/screenshots build/$(WINTEST)
 
 .PHONY: contact-sheet
 contact-sheet: build
