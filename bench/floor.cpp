@@ -5,7 +5,11 @@
 // from its own resources per entry, the icon button with its image, the
 // caption with its font, Exit and About moved under the grid, in the panel's
 // order. What korvane.exe takes beyond this is its own work.
+// Built with FLOOR_IMPORTS_SHELL32 it also imports shell32 (as the panel must,
+// for its launches and extracted icons) without calling it at start-up: the
+// price of loading shell32 with the process.
 #include <windows.h>
+#include <shellapi.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include "bench_window.h"
@@ -84,6 +88,9 @@ static LRESULT CALLBACK FloorWndProc(HWND window, UINT message, WPARAM wParam, L
     switch (message) {
     case WM_COMMAND:
         if (LOWORD(wParam) == BENCH_IDC_EXIT) DestroyWindow(window);
+#ifdef FLOOR_IMPORTS_SHELL32
+        if (LOWORD(wParam) == BENCH_FIRST_BUTTON) ShellExecuteA(window, "open", "notepad.exe", nullptr, nullptr, SW_SHOW);
+#endif
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
