@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """The release package: scripts/make-dist run twice gives the same bytes, and
 the zip holds exactly the product's korvane.exe and lanterra-check.exe, the
-sample lanterra.cfg and the plain-text guide. Unpacked, the checker reports
-the sample (under Wine; where 32-bit code cannot run, the x64 twin of the
-checker is run in the unpacked folder).
+sample lanterra.cfg and the plain-text guide. Unpacked, as a new user would:
+the checker reports the sample, and the panel opens with the sample's nine
+buttons and ends on Exit (under Wine; where 32-bit code cannot run, the x64
+twins of the two programs are run in the unpacked folder).
 
 Exits 77 (skipped) when the 32-bit product has not been built."""
 import os
@@ -12,6 +13,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 import zipfile
 
@@ -24,6 +26,11 @@ MESSAGES = ["Could not find the Lanterra configuration file", "Comment line expe
             "Application path not found", "Paramters not found", "Button label not found",
             "Failed to extract an icon for button", "The application could not be launched.",
             "Could not open the Korvane help file"]
+
+
+def Read(path):
+    with open(path, "rb") as f:
+        return f.read()
 
 
 def MakeDist(out):
@@ -44,7 +51,7 @@ class Package(unittest.TestCase):
         shutil.rmtree(cls.work, ignore_errors=True)
 
     def test_two_runs_give_the_same_bytes_and_print_their_sha256(self):
-        first, second = (open(z, "rb").read() for z in self.zips)
+        first, second = (Read(z) for z in self.zips)
         self.assertEqual(first, second)
         import hashlib
         digest = hashlib.sha256(first).hexdigest()
@@ -58,11 +65,11 @@ class Package(unittest.TestCase):
                 self.assertEqual(info.date_time, (1980, 1, 1, 0, 0, 0), info.filename)
             data = {name: package.read(name) for name in NAMES}
         for name in ("korvane.exe", "lanterra-check.exe"):
-            self.assertEqual(data[name], open(os.path.join(WIN32, name), "rb").read(), name)
+            self.assertEqual(data[name], Read(os.path.join(WIN32, name)), name)
             # The 32-bit product, not the x64 twin: PE machine i386.
             offset = int.from_bytes(data[name][0x3C:0x40], "little")
             self.assertEqual(data[name][offset + 4:offset + 6], b"\x4c\x01", name)
-        self.assertEqual(data["lanterra.cfg"], open(os.path.join(TOP, "examples", "lanterra.cfg"), "rb").read())
+        self.assertEqual(data["lanterra.cfg"], Read(os.path.join(TOP, "examples", "lanterra.cfg")))
         guide = data["configuration.txt"]
         guide.decode("ascii")
         self.assertNotRegex(guide, rb"[^\r]\n", "every line ends with CR LF")
@@ -92,6 +99,53 @@ class Package(unittest.TestCase):
         self.assertIn("Window title: Desk Tools - Quillarn (TM) Lanterra\n", out)
         self.assertIn("Entries: 9\n", out)
         self.assertIn("Grid: 3 columns x 3 rows\n", out)
+
+    def test_unpacked_panel_opens_with_the_sample(self):
+        wine_run = os.path.join(TOP, "scripts", "wine-run")
+        i386 = subprocess.run([os.path.join(TOP, "scripts", "can-run-i386")]).returncode == 0
+        twin = os.path.join(TOP, "build", "win64", "korvane.exe")
+        if not os.environ.get("DISPLAY") or not shutil.which("xdotool") or not shutil.which("wine"):
+            self.skipTest("needs Wine, a display and xdotool")
+        if not (i386 or os.path.isfile(twin)):
+            self.skipTest("no korvane.exe this machine can run")
+        folder = os.path.join(self.work, "unpacked-panel")
+        with zipfile.ZipFile(self.zips[0]) as package:
+            package.extractall(folder)
+        panel = os.path.join(folder, "korvane.exe")
+        if not i386:
+            shutil.copyfile(twin, panel)
+        program = subprocess.Popen([wine_run, panel], cwd=folder)
+        try:
+            window = None
+            for _ in range(120):
+                found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Lanterra"],
+                                       stdout=subprocess.PIPE).stdout.split()
+                for candidate in found:
+                    name = subprocess.run(["xdotool", "getwindowname", candidate],
+                                          stdout=subprocess.PIPE).stdout.decode().strip()
+                    if name == "Desk Tools - Quillarn (TM) Lanterra":
+                        window = candidate
+                    elif name.startswith("Lanterra"):
+                        subprocess.run(["xdotool", "windowfocus", candidate, "key", "Return"])
+                if window:
+                    break
+                time.sleep(0.5)
+            self.assertIsNotNone(window, "the panel did not open with the sample's title")
+            time.sleep(1)
+            geometry = dict(line.split("=") for line in subprocess.run(
+                ["xdotool", "getwindowgeometry", "--shell", window],
+                stdout=subprocess.PIPE).stdout.decode().split())
+            # The sample's nine entries make a 3 x 3 grid: 330 x 423 outside,
+            # a little less inside the frame.
+            self.assertTrue(310 <= int(geometry["WIDTH"]) <= 330, geometry)
+            self.assertTrue(380 <= int(geometry["HEIGHT"]) <= 423, geometry)
+            # Exit, in the middle of the client's (80, 350, 80, 25).
+            subprocess.run(["xdotool", "mousemove", "--window", window, "120", "362", "click", "1"])
+            self.assertEqual(program.wait(timeout=30), 0)
+        finally:
+            if program.poll() is None:
+                program.kill()
+                program.wait()
 
 
 if __name__ == "__main__":
