@@ -163,6 +163,13 @@ CASES = [
      Block("NOSUCH", "A.EXE") + "oops\n" + Block("NOSUCH", "B.EXE"), [], [],
      [(2, 'icon "NOSUCH"')]),
 
+    ("a Ctrl+Z byte hides the rest of the file; one at the very end is harmless", "all",
+     Block("COMMAND", "A.EXE") + "\x1a" + Block("NOSUCH", "B.EXE"), [], [],
+     [(6, "0x1A")]),
+
+    ("a Ctrl+Z byte after the last line", "all",
+     Block("COMMAND", "A.EXE") + "\x1a\r\n", [], [], []),
+
     ("a byte-order mark", "all",
      "\xef\xbb\xbf" + Block("COMMAND", "A.EXE")[0:], [], [],
      [(1, "byte-order mark")]),

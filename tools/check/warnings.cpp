@@ -669,6 +669,25 @@ static void CheckLastLine(const char *text, int line)
         AddWarning(line, "the last line has no line end and is never read");
 }
 
+// A byte 0x1A ends the data: say so when anything but line ends and blanks
+// follows it, since the panel never sees that part of the file.
+static void CheckControlZ(FILE *file)
+{
+    if (fseek(file, 0, SEEK_SET) != 0)
+        return;
+    int line = 1, byte;
+    while ((byte = getc(file)) != EOF && byte != 0x1A)
+        line += byte == '\n';
+    if (byte != 0x1A)
+        return;
+    while ((byte = getc(file)) != EOF) {
+        if (byte != '\r' && byte != '\n' && byte != ' ' && byte != 0x1A) {
+            AddWarning(line, "a byte 0x1A (Ctrl+Z) ends the file here: nothing after it is read");
+            return;
+        }
+    }
+}
+
 void CollectWarnings(bool wow64)
 {
     warningCount = 0;
@@ -709,6 +728,7 @@ void CollectWarnings(bool wow64)
         if (scanLine[0] != ';' || !ScanEntryBlock(wow64, &entryIndex, line, true))
             break;
     }
+    CheckControlZ(file);
     fclose(file);
     // In line order, warnings of one line in the order they were found.
     for (int i = 1; i < warningCount; i++) {
