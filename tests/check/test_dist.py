@@ -80,6 +80,7 @@ class Package(unittest.TestCase):
         groups = re.findall(r"^([A-Z_0-9]+)\s+ICON\s", open(os.path.join(TOP, "resources", "lanterra.rc")).read(), re.M)
         for group in groups:
             self.assertIn("| %s |" % group, text)
+            self.assertTrue(os.path.isfile(os.path.join(TOP, "docs", "icons", group.lower() + ".png")), group)
 
     def test_unpacked_checker_reports_the_sample(self):
         wine_run = os.path.join(TOP, "scripts", "wine-run")
