@@ -4,6 +4,7 @@
 // that LoadConfiguration filled is not touched.
 #include "warnings.h"
 
+#include <limits.h>
 #include <stdarg.h>
 #include <stdio.h>
 #include <string.h>
@@ -156,7 +157,7 @@ static int ScanRead(char *dest, int size, const char *what)
         scan.pendingSplitSize = size;
         scan.pendingSplitWhat = what;
     }
-    if (lineEnd)
+    if (lineEnd && scan.nextLine < INT_MAX)
         scan.nextLine++;
     return count;
 }
@@ -677,7 +678,7 @@ static void CheckControlZ(FILE *file)
         return;
     int line = 1, byte;
     while ((byte = getc(file)) != EOF && byte != 0x1A)
-        line += byte == '\n';
+        line += byte == '\n' && line < INT_MAX;
     if (byte != 0x1A)
         return;
     while ((byte = getc(file)) != EOF) {
