@@ -529,6 +529,18 @@ static void CheckPanel(int count, const char *const *captions)
     expected[n++] = { IDC_EXIT, "Button", "Exit", grid->exitX, grid->exitY, 80, 25 };
     expected[n++] = { IDC_ABOUT, "Button", "About", grid->aboutX, grid->aboutY, 80, 25 };
     CheckChildren(expected, n);
+    // Every launcher button carries an image (what it shows is read from the screen: ButtonShows).
+    for (int i = 0; i < count; i++)
+        ok(SendMessageA(GetDlgItem(mainWindow, IDC_FIRST_BUTTON + i), BM_GETIMAGE, IMAGE_ICON, 0) != 0,
+           "button %d has no icon", i + 1);
+}
+
+// The window opens where its template puts it, the top-left corner.
+static void CheckAtTopLeft()
+{
+    RECT rect;
+    GetWindowRect(mainWindow, &rect);
+    ok(rect.left == 0 && rect.top == 0, "the main window opened at (%ld, %ld), expected (0, 0)", rect.left, rect.top);
 }
 
 // ---------------------------------------------------------------------------
@@ -853,6 +865,7 @@ static void RunLayout(const LayoutCase *test)
     GeneratedConfig(config, sizeof config, test->label, test->count, captions);
     if (!StartPanel(config, false, 0) || !WaitMainShown()) return;
     ok(!IsIconic(mainWindow), "started without show information, the window is minimised");
+    CheckAtTopLeft();
     CheckTitle(test->title);
     CheckPanel(test->count, captions);
     if (test->count == 50) {
@@ -874,6 +887,7 @@ static void RunLayout7()
     GeneratedConfig(config, sizeof config, NULL, 7, captions);
     if (!StartPanel(config, false, 0) || !WaitMainShown()) return;
     CheckTitle(TEMPLATE_TITLE);
+    CheckAtTopLeft();
     CheckOuterSize(330, 405 + GetSystemMetrics(SM_CYSIZE));
     static const ExpectedChild WORKED_EXAMPLE[] = {
         { 200, "Button", "", 20, 20, 90, 70 },     { 300, "Static", "Item 1", 20, 93, 90, 27 },
@@ -1128,8 +1142,8 @@ static void RunAbout()
         GUITHREADINFO thread;
         memset(&thread, 0, sizeof thread);
         thread.cbSize = sizeof thread;
-        if (GetGUIThreadInfo(panel.dwThreadId, &thread))
-            ok(thread.hwndFocus == GetDlgItem(about, IDOK), "the About box does not open with the focus on OK");
+        ok(GetGUIThreadInfo(panel.dwThreadId, &thread) && thread.hwndFocus == GetDlgItem(about, IDOK),
+           "the About box does not open with the focus on OK");
 
         // A command of another id leaves the box open.
         PostMessageA(about, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_TEXT, BN_CLICKED), 0);
