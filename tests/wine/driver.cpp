@@ -1275,8 +1275,40 @@ static bool RunScenario(const char *name)
     return false;
 }
 
+// One Wine session for all scenarios: the holder keeps the Wine server, the
+// desktop and the services running between them (started detached from the
+// test runner by hold.sh), until released or for 15 minutes at most.
+static const char HOLDER_EVENT[] = "lanterra_wine_tests_release";
+
+static int Hold(const char *runsDir)
+{
+    HANDLE release = CreateEventA(NULL, TRUE, FALSE, HOLDER_EVENT);
+    bool another = GetLastError() == ERROR_ALREADY_EXISTS;
+    GetDesktopWindow();     // brings up the desktop before the first scenario
+    char root[MAX_PATH], ready[MAX_PATH + 16];
+    ToWindowsPath(root, sizeof root, runsDir);
+    CreateDirectoryA(root, NULL);
+    snprintf(ready, sizeof ready, "%s\\holder.ready", root);
+    WriteFileText(ready, "ready\n", 6);
+    if (release && !another) WaitForSingleObject(release, 15 * 60 * 1000);
+    if (release) CloseHandle(release);
+    return 0;
+}
+
+static int Release()
+{
+    HANDLE release = OpenEventA(EVENT_MODIFY_STATE, FALSE, HOLDER_EVENT);
+    if (release) {
+        SetEvent(release);
+        CloseHandle(release);
+    }
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
+    if (argc == 3 && strcmp(argv[1], "hold") == 0) return Hold(argv[2]);
+    if (argc == 2 && strcmp(argv[1], "release") == 0) return Release();
     if (argc != 6) {
         printf("usage: korvane_driver SCENARIO KORVANE.EXE RECORDER.EXE RUNS_DIR FIXTURES_DIR\n");
         return 2;
