@@ -40,7 +40,7 @@ void TrimAtControl(char *text)
 }
 
 // Turns a to z into A to Z and leaves every other byte as it is.
-static void UpperCase(char *text)
+void UpperCase(char *text)
 {
     for (; *text; text++) {
         if (*text >= 'a' && *text <= 'z')
@@ -81,7 +81,7 @@ static void ReadTitleLine(ReadState *state)
 
 // The icon line: a resource name, the keyword alone, or the keyword, one
 // blank and a file to take the icon from.
-static void SplitIconLine(LauncherEntry *entry)
+void SplitIconLine(LauncherEntry *entry)
 {
     char *keyword = strstr(entry->iconName, "EXTRACT");
     bool namesFile = strstr(entry->iconName, ".ICO") || strstr(entry->iconName, ".EXE") ||
@@ -99,7 +99,7 @@ static void SplitIconLine(LauncherEntry *entry)
 // The application line: the path, optionally followed after ".EXE " by the
 // width word 32BIT or 64BIT. With a width word anywhere, the path ends right
 // after its first ".EXE", even where that one stands in a folder name.
-static void SplitApplicationLine(LauncherEntry *entry)
+void SplitApplicationLine(LauncherEntry *entry)
 {
     entry->appType = APP_ANY;
     const char *exeBlank = strstr(entry->appPath, ".EXE ");

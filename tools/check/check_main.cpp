@@ -50,7 +50,7 @@ bool IsWow64()
 
 // Writes text as a JSON string: quote and backslash escaped, every byte
 // outside 0x20 to 0x7E as \u00XX.
-static void PrintJsonString(const char *text)
+void PrintJsonString(const char *text)
 {
     putchar('"');
     for (const unsigned char *p = reinterpret_cast<const unsigned char *>(text); *p; p++) {

@@ -69,12 +69,7 @@ static const unsigned char ARIAL_14_ADVANCES[95] = {
 
 // One entry block as the reader sees it, with the file line of each field.
 struct ScanEntry {
-    char iconName[ICON_NAME_SIZE];
-    char iconFile[ICON_FILE_SIZE];
-    char appPath[APP_PATH_SIZE];
-    char parameters[PARAMETERS_SIZE];
-    char buttonLabel[BUTTON_LABEL_SIZE];
-    int appType;
+    LauncherEntry read;     // the fields as the reader makes them
     int headerLine;
     int fieldLines[4];
 };
@@ -121,14 +116,6 @@ static const char *Quoted(const char *text, char *out, size_t outSize)
             break;
     }
     return out;
-}
-
-static void UpperCase(char *text)
-{
-    for (; *text; text++) {
-        if (*text >= 'a' && *text <= 'z')
-            *text = static_cast<char>(*text - 'a' + 'A');
-    }
 }
 
 // One read, as the reader makes it, keeping the file's own line count.
@@ -492,25 +479,25 @@ static void CheckIcon(const ScanEntry *entry, int buttonNumber)
 {
     char quoted[WARN_TEXT_SIZE / 2];
     int line = entry->fieldLines[0];
-    if (strcmp(entry->iconName, "EXTRACT") != 0) {
-        const IconGroup *group = FindIconGroup(entry->iconName);
-        if (!group && !entry->iconName[0])
+    if (strcmp(entry->read.iconName, "EXTRACT") != 0) {
+        const IconGroup *group = FindIconGroup(entry->read.iconName);
+        if (!group && !entry->read.iconName[0])
             AddWarning(line, "the icon line is empty: the button shows the DEFAULT icon");
-        else if (!group && strncmp(entry->iconName, "EXTRACT", 7) == 0)
+        else if (!group && strncmp(entry->read.iconName, "EXTRACT", 7) == 0)
             AddWarning(line, "icon \"%s\" is not an icon group of korvane.exe: the button shows the DEFAULT icon "
                              "(to take an icon from a file write EXTRACT, one blank and a .ICO, .EXE or .DLL file)",
-                       Quoted(entry->iconName, quoted, sizeof quoted));
+                       Quoted(entry->read.iconName, quoted, sizeof quoted));
         else if (!group)
             AddWarning(line, "icon \"%s\" is not an icon group of korvane.exe: the button shows the DEFAULT icon",
-                       Quoted(entry->iconName, quoted, sizeof quoted));
+                       Quoted(entry->read.iconName, quoted, sizeof quoted));
         else if (!group->has48)
             AddWarning(line, "icon group %s has no 48 x 48 image: it is scaled up from a smaller one", group->name);
         return;
     }
-    const char *source = entry->iconFile[0] ? entry->iconFile : entry->appPath;
+    const char *source = entry->read.iconFile[0] ? entry->read.iconFile : entry->read.appPath;
     IconFacts facts = InspectIconSource(source);
     Quoted(source, quoted, sizeof quoted);
-    if (entry->iconFile[0]) {
+    if (entry->read.iconFile[0]) {
         if (facts.look == ICONS_MISSING)
             AddWarning(line, "EXTRACT file \"%s\" does not exist: the button shows the DEFAULT icon", quoted);
         else if (facts.look == ICONS_NONE)
@@ -532,15 +519,15 @@ static void CheckApplication(const ScanEntry *entry, const char *rawUpper)
 {
     char quoted[WARN_TEXT_SIZE / 2];
     int line = entry->fieldLines[1];
-    if (entry->appType == APP_64BIT) {
+    if (entry->read.appType == APP_64BIT) {
         AddWarning(line, "marked 64BIT: 32-bit Windows hides this entry, and the entries after it move up one place");
-        const char *system32 = strstr(entry->appPath, "\\SYSTEM32\\");
+        const char *system32 = strstr(entry->read.appPath, "\\SYSTEM32\\");
         if (system32)
             AddWarning(line, "64-bit program under System32: the 32-bit panel on 64-bit Windows is redirected "
                              "from System32 to SysWOW64; write \\Sysnative\\ in place of \\System32\\");
     }
     // With a width word the path ends at ".EXE": options written after it are lost.
-    if (entry->appType != APP_ANY || (strstr(rawUpper, ".EXE ") &&
+    if (entry->read.appType != APP_ANY || (strstr(rawUpper, ".EXE ") &&
                                       (strstr(rawUpper, "32BIT") || strstr(rawUpper, "64BIT")))) {
         const char *rest = strstr(rawUpper, ".EXE") + 4;
         char dropped[WARN_LINE_SIZE];
@@ -568,7 +555,7 @@ static bool ScanEntryBlock(bool wow64, int *entryIndex, int headerLine, bool cou
     memset(entry, 0, sizeof *entry);
     entry->headerLine = headerLine;
     static const char *const WHAT[4] = {"icon line", "application line", "parameters line", "caption line"};
-    char *fields[4] = {entry->iconName, entry->appPath, entry->parameters, entry->buttonLabel};
+    char *fields[4] = {entry->read.iconName, entry->read.appPath, entry->read.parameters, entry->read.buttonLabel};
     static const int SIZES[4] = {ICON_NAME_SIZE, APP_PATH_SIZE, PARAMETERS_SIZE, BUTTON_LABEL_SIZE};
     char rawApp[APP_PATH_SIZE];
     for (int f = 0; f < 4; f++) {
@@ -579,40 +566,22 @@ static bool ScanEntryBlock(bool wow64, int *entryIndex, int headerLine, bool cou
         if (counted)
             CheckCut(fields[f], count, entry->fieldLines[f], WHAT[f]);
         if (f == 0) {
-            UpperCase(entry->iconName);
-            char *keyword = strstr(entry->iconName, "EXTRACT");
-            const char *keywordBlank = strstr(entry->iconName, "EXTRACT ");
-            bool namesFile = strstr(entry->iconName, ".ICO") || strstr(entry->iconName, ".EXE") ||
-                             strstr(entry->iconName, ".DLL");
-            if (keyword && namesFile && keywordBlank) {
-                CopyText(entry->iconFile, keywordBlank + 8);
-                TrimAtControl(entry->iconFile);
-                keyword[7] = '\0';
-            }
-            TrimAtControl(entry->iconName);
+            UpperCase(entry->read.iconName);
+            SplitIconLine(&entry->read);
         } else if (f == 1) {
-            UpperCase(entry->appPath);
-            CopyText(rawApp, entry->appPath);
-            const char *exeBlank = strstr(entry->appPath, ".EXE ");
-            entry->appType = APP_ANY;
-            if (exeBlank && (strstr(entry->appPath, "32BIT") || strstr(entry->appPath, "64BIT"))) {
-                if (strstr(exeBlank, "32BIT"))
-                    entry->appType = APP_32BIT;
-                else if (strstr(exeBlank, "64BIT"))
-                    entry->appType = APP_64BIT;
-                strstr(entry->appPath, ".EXE")[4] = '\0';
-            }
-            TrimAtControl(entry->appPath);
+            UpperCase(entry->read.appPath);
+            CopyText(rawApp, entry->read.appPath);
+            SplitApplicationLine(&entry->read);
         } else {
             TrimAtControl(fields[f]);
         }
     }
     if (!counted)
         return true;
-    bool kept = entry->appType != APP_64BIT || wow64;
+    bool kept = entry->read.appType != APP_64BIT || wow64;
     CheckIcon(entry, kept ? *entryIndex + 1 : 0);
     CheckApplication(entry, rawApp);
-    CheckCaption(entry->buttonLabel, entry->fieldLines[3]);
+    CheckCaption(entry->read.buttonLabel, entry->fieldLines[3]);
     if (kept)
         ++*entryIndex;
     return true;
@@ -775,16 +744,9 @@ void PrintWarningsJson(int cySize)
     PanelLayout layout = ComputeLayout(launcherTable.entryCount, cySize);
     printf(", \"warnings\": [");
     for (int i = 0; i < warningCount; i++) {
-        printf(i ? ", {\"line\": %d, \"text\": \"" : "{\"line\": %d, \"text\": \"", warnings[i].line);
-        for (const unsigned char *p = reinterpret_cast<const unsigned char *>(warnings[i].text); *p; p++) {
-            if (*p == '"' || *p == '\\')
-                printf("\\%c", *p);
-            else if (*p < 0x20 || *p > 0x7E)
-                printf("\\u%04x", *p);
-            else
-                putchar(*p);
-        }
-        printf("\"}");
+        printf(i ? ", {\"line\": %d, \"text\": " : "{\"line\": %d, \"text\": ", warnings[i].line);
+        PrintJsonString(warnings[i].text);
+        printf("}");
     }
     printf("], \"layout\": {\"columns\": %d, \"rows\": %d, \"width\": %d, \"height\": %d}", layout.columns,
            layout.rows, layout.windowWidth, layout.windowHeight);

@@ -18,6 +18,9 @@ void PrintWarningsReport(int cySize);
 // right before the object's closing brace.
 void PrintWarningsJson(int cySize);
 
+// Writes text as a JSON string (with the rest of the JSON output, in check_main.cpp).
+void PrintJsonString(const char *text);
+
 // Estimated pixel width of text in the caption font (Arial, 14-pixel cell);
 // a '&' shows no glyph of its own, "&&" shows one.
 int CaptionTextWidth(const char *text, int length);
