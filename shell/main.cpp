@@ -25,8 +25,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     appInstance = instance;
 
     // configPath serves as the work buffer; the reader rebuilds it from moduleDir.
-    if (!ReadModuleDirectory(configPath, sizeof configPath))
-        CopyText(configPath, ".");
+    // A path cut short by the buffer stays cut: the reader then finds that the
+    // configuration's path does not fit, reports it, and opens nothing.
+    ReadModuleDirectory(configPath, sizeof configPath);
     CopyText(moduleDir, configPath);
 
     WNDCLASSEXA windowClass;

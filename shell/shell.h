@@ -25,9 +25,10 @@ INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 void CenterWindowOver(HWND window, HWND reference);
 
 // Puts the executable's directory, without a trailing backslash, into
-// buffer. A path that does not fit the buffer is no path: the result is then
-// false and buffer empty. A path without any backslash gives ".", the
-// current directory.
+// buffer and answers true. A path without any backslash gives ".", the
+// current directory. A path that does not fit the buffer is no path: the
+// answer is false and buffer holds the path cut to size - 1 bytes, which
+// leaves no room to append a file name to it.
 bool ReadModuleDirectory(char *buffer, size_t size);
 
 #endif
