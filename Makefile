@@ -14,7 +14,7 @@ WINTEST := win64
 endif
 WINBUILDS := win32 $(filter-out win32,$(WINTEST))
 
-.PHONY: all setup build configure test run fuzz bench dist art docs screenshots clean
+.PHONY: all setup build configure test run fuzz bench dist art screenshots contact-sheet clean
 
 all: build
 
@@ -60,7 +60,6 @@ art:
 screenshots: build
 	@scripts/screenshots build/$(WINTEST)
 
-.PHONY: contact-sheet
 contact-sheet: build
 	@python3 tools/art/contact_sheet.py build/win32/korvane.exe docs
 
