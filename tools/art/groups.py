@@ -109,6 +109,6 @@ def AllGroups():
         "GIRL": GirlImages(),
         "KORVANE": KorvaneImages(),
     }
-    for name, draw, spec in PRODUCTS:
-        named[name] = Build(draw, spec)
+    for name, draw, plan in PRODUCTS:
+        named[name] = Build(draw, plan)
     return sorted(named.items())

@@ -147,10 +147,10 @@ def ImagePng(draw, size, bits, exactSize):
     return Image(size, 0, bits, Png(size, size, rgba, exactSize), png=True)
 
 
-def Build(draw, spec):
-    """spec: list of (size, bits) or (size, bits, extra) in the group's order."""
+def Build(draw, plan):
+    """plan: list of (size, bits) or (size, bits, extra) in the group's order."""
     images = []
-    for entry in spec:
+    for entry in plan:
         size, bits = entry[0], entry[1]
         if bits == 4:
             images.append(Image4(draw, size))
