@@ -66,9 +66,9 @@ void BuildPanel(HWND window)
     if (windowTitle[0] != '\0')
         SetWindowTextA(window, windowTitle);
 
-    int32_t entryCount = launcherTable.entryCount;
-    ComputeGrid(entryCount, &panelState.columns, &panelState.rows);
-    PanelLayout layout = ComputeLayout(entryCount, GetSystemMetrics(SM_CYSIZE));
+    PanelLayout layout = ComputeLayout(launcherTable.entryCount, GetSystemMetrics(SM_CYSIZE));
+    panelState.columns = layout.columns;
+    panelState.rows = layout.rows;
     SetWindowPos(window, NULL, 0, 0, layout.windowWidth, layout.windowHeight, SWP_NOMOVE);
 
     for (int32_t n = 0; n < layout.count; ++n)
