@@ -21,27 +21,8 @@ static LRESULT CALLBACK BareWndProc(HWND window, UINT message, WPARAM wParam, LP
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showValue)
 {
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = BareWndProc;
-    windowClass.cbWndExtra = DLGWINDOWEXTRA;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, "BenchBare");
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = "BenchBare";
-    windowClass.hIconSm = LoadIconA(instance, "BenchBare");
-    if (!RegisterClassExA(&windowClass)) return 1;
-
-    HWND window = CreateDialogParamA(instance, "BenchBare", nullptr, nullptr, 0);
+    HWND window = CreateBenchWindow(instance, "BenchBare", BareWndProc);
     if (!window) return 1;
     ShowWindow(window, showValue);
-
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return 0;
+    return RunMessageLoop();
 }

@@ -110,28 +110,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showVal
     if (count < 0) count = 0;
     if (count > BENCH_MAX_ENTRIES) count = BENCH_MAX_ENTRIES;
 
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = FloorWndProc;
-    windowClass.cbWndExtra = DLGWINDOWEXTRA;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, "BenchFloor");
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = "BenchFloor";
-    windowClass.hIconSm = LoadIconA(instance, "BenchFloor");
-    if (!RegisterClassExA(&windowClass)) return 1;
-
-    HWND window = CreateDialogParamA(instance, "BenchFloor", nullptr, nullptr, 0);
+    HWND window = CreateBenchWindow(instance, "BenchFloor", FloorWndProc);
     if (!window) return 1;
     BuildFloor(window, count);
     ShowWindow(window, showValue);
-
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return 0;
+    return RunMessageLoop();
 }
