@@ -77,23 +77,32 @@ class Package(unittest.TestCase):
         text = guide.decode("ascii")
         for message in MESSAGES:
             self.assertIn(message, text)
-        groups = re.findall(r"^([A-Z_0-9]+)\s+ICON\s", open(os.path.join(TOP, "resources", "lanterra.rc")).read(), re.M)
+        groups = re.findall(r"^([A-Z_0-9]+)\s+ICON\s", Read(os.path.join(TOP, "resources", "lanterra.rc")).decode(), re.M)
         for group in groups:
             self.assertIn("| %s |" % group, text)
             self.assertTrue(os.path.isfile(os.path.join(TOP, "docs", "icons", group.lower() + ".png")), group)
 
-    def test_unpacked_checker_reports_the_sample(self):
-        wine_run = os.path.join(TOP, "scripts", "wine-run")
+    def Unpack(self, folder_name, program):
+        """Unpacks the package into a folder of its own and gives that folder and
+        the path of program in it. Where this machine cannot run 32-bit code,
+        the program is replaced by its x64 twin from the same sources."""
         i386 = subprocess.run([os.path.join(TOP, "scripts", "can-run-i386")]).returncode == 0
-        twin = os.path.join(TOP, "build", "win64", "lanterra-check.exe")
-        if not shutil.which("wine") or not (i386 or os.path.isfile(twin)):
-            self.skipTest("no Wine, or no checker this machine can run")
-        folder = os.path.join(self.work, "unpacked")
+        twin = os.path.join(TOP, "build", "win64", program)
+        if not (i386 or os.path.isfile(twin)):
+            self.skipTest("no %s this machine can run" % program)
+        folder = os.path.join(self.work, folder_name)
         with zipfile.ZipFile(self.zips[0]) as package:
             package.extractall(folder)
-        checker = os.path.join(folder, "lanterra-check.exe")
+        path = os.path.join(folder, program)
         if not i386:
-            shutil.copyfile(twin, checker)
+            shutil.copyfile(twin, path)
+        return folder, path
+
+    def test_unpacked_checker_reports_the_sample(self):
+        wine_run = os.path.join(TOP, "scripts", "wine-run")
+        if not shutil.which("wine"):
+            self.skipTest("no Wine")
+        folder, checker = self.Unpack("unpacked", "lanterra-check.exe")
         done = subprocess.run([wine_run, checker, "."], cwd=folder, stdout=subprocess.PIPE, timeout=120)
         out = done.stdout.decode("latin-1")
         self.assertEqual(done.returncode, 0, out)
@@ -103,18 +112,9 @@ class Package(unittest.TestCase):
 
     def test_unpacked_panel_opens_with_the_sample(self):
         wine_run = os.path.join(TOP, "scripts", "wine-run")
-        i386 = subprocess.run([os.path.join(TOP, "scripts", "can-run-i386")]).returncode == 0
-        twin = os.path.join(TOP, "build", "win64", "korvane.exe")
         if not os.environ.get("DISPLAY") or not shutil.which("xdotool") or not shutil.which("wine"):
             self.skipTest("needs Wine, a display and xdotool")
-        if not (i386 or os.path.isfile(twin)):
-            self.skipTest("no korvane.exe this machine can run")
-        folder = os.path.join(self.work, "unpacked-panel")
-        with zipfile.ZipFile(self.zips[0]) as package:
-            package.extractall(folder)
-        panel = os.path.join(folder, "korvane.exe")
-        if not i386:
-            shutil.copyfile(twin, panel)
+        folder, panel = self.Unpack("unpacked-panel", "korvane.exe")
         program = subprocess.Popen([wine_run, panel], cwd=folder)
         try:
             window = None

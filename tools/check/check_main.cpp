@@ -99,7 +99,7 @@ static void PrintJson(int result)
 
 // Readable text: printable ASCII as it is, every other byte as \xHH, so
 // that no configuration can drive the terminal.
-static void PrintText(const char *text)
+void PrintText(const char *text)
 {
     for (const unsigned char *p = reinterpret_cast<const unsigned char *>(text); *p; p++) {
         if (*p < 0x20 || *p > 0x7E)

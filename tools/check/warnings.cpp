@@ -713,16 +713,6 @@ void CollectWarnings(bool wow64)
 // ---------------------------------------------------------------------------
 // Output
 
-static void PrintPlain(const char *text)
-{
-    for (const unsigned char *p = reinterpret_cast<const unsigned char *>(text); *p; p++) {
-        if (*p < 0x20 || *p > 0x7E)
-            printf("\\x%02x", *p);
-        else
-            putchar(*p);
-    }
-}
-
 void PrintWarningsReport(int cySize)
 {
     PanelLayout layout = ComputeLayout(launcherTable.entryCount, cySize);
@@ -732,7 +722,7 @@ void PrintWarningsReport(int cySize)
     printf("Warnings: %d\n", warningCount + warningsLost);
     for (int i = 0; i < warningCount; i++) {
         printf("  line %d: ", warnings[i].line);
-        PrintPlain(warnings[i].text);
+        PrintText(warnings[i].text);
         putchar('\n');
     }
     if (warningsLost)

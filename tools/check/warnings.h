@@ -18,8 +18,12 @@ void PrintWarningsReport(int cySize);
 // right before the object's closing brace.
 void PrintWarningsJson(int cySize);
 
-// Writes text as a JSON string (with the rest of the JSON output, in check_main.cpp).
+// Writes text as a JSON string (with the rest of the output, in check_main.cpp).
 void PrintJsonString(const char *text);
+
+// Writes text for the readable report: printable ASCII as it is, every other
+// byte as \xHH (in check_main.cpp).
+void PrintText(const char *text);
 
 // Estimated pixel width of text in the caption font (Arial, 14-pixel cell);
 // a '&' shows no glyph of its own, "&&" shows one.
